@@ -1,5 +1,7 @@
 # xvfb.sh: sourced by the scripts that need an X display. Starts a virtual
-# one (Xvfb) unless DISPLAY already names a working display.
+# one (Xvfb) with a small window manager (openbox) unless DISPLAY already
+# names a working display. Without a window manager Wine waits two seconds
+# for every window it hides, and focus and activation misbehave.
 
 StartVirtualDisplay() {
   if [[ -n ${DISPLAY:-} ]] && xdpyinfo >/dev/null 2>&1; then
@@ -12,7 +14,12 @@ StartVirtualDisplay() {
     XVFB_PID=$!
     export DISPLAY=":$n"
     for _ in $(seq 50); do
-      xdpyinfo >/dev/null 2>&1 && return 0
+      if xdpyinfo >/dev/null 2>&1; then
+        openbox >/dev/null 2>&1 &
+        WM_PID=$!
+        sleep 0.5
+        return 0
+      fi
       sleep 0.1
     done
     kill "$XVFB_PID" 2>/dev/null || true
@@ -22,6 +29,9 @@ StartVirtualDisplay() {
 }
 
 StopVirtualDisplay() {
+  if [[ -n ${WM_PID:-} ]]; then
+    kill "$WM_PID" 2>/dev/null || true
+  fi
   if [[ -n ${XVFB_PID:-} ]]; then
     kill "$XVFB_PID" 2>/dev/null || true
     wait "$XVFB_PID" 2>/dev/null || true

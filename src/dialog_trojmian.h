@@ -1,0 +1,7 @@
+// dialog_trojmian.h: the calculator dialog (template IDD_TROJMIAN).
+
+#pragma once
+
+#include <windows.h>
+
+INT_PTR CALLBACK DialogTrojmianProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
