@@ -57,7 +57,10 @@ bool ReadCoefficient(HWND dialog, int id, std::int32_t& value)
     return true;
 }
 
-bool AllCoefficientsValid() { return gotowe[0] && gotowe[1] && gotowe[2]; }
+bool AllCoefficientsValid()
+{
+    return gotowe[0] && gotowe[1] && gotowe[2];
+}
 
 void InitDialog(HWND dialog)
 {

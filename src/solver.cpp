@@ -31,7 +31,7 @@ using Extended = long double;
 // Sets the x87 control word to extended precision, round to nearest and
 // every exception masked for its lifetime, then restores the caller's.
 class ExtendedPrecisionScope {
-public:
+  public:
     ExtendedPrecisionScope()
     {
         asm volatile("fnstcw %0" : "=m"(saved_));
@@ -42,7 +42,7 @@ public:
     ExtendedPrecisionScope(const ExtendedPrecisionScope&) = delete;
     ExtendedPrecisionScope& operator=(const ExtendedPrecisionScope&) = delete;
 
-private:
+  private:
     // Precision control 11 (64 bits), rounding control 00 (nearest), all
     // six exception masks set: the FPU's reset state.
     static constexpr std::uint16_t kExtendedNearestMasked = 0x037F;

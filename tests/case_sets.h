@@ -37,8 +37,7 @@ inline std::vector<Case> EdgeLattice(unsigned p)
 
 enum class Family { Random32, Small, IntegerRoots, DoubleRoot, ZeroC, ZeroB };
 inline constexpr std::array<Family, 6> kFamilies = {
-    Family::Random32,   Family::Small, Family::IntegerRoots,
-    Family::DoubleRoot, Family::ZeroC, Family::ZeroB,
+    Family::Random32, Family::Small, Family::IntegerRoots, Family::DoubleRoot, Family::ZeroC, Family::ZeroB,
 };
 
 // `count` triples of each family, the precision cycling through 1..15.
@@ -83,8 +82,8 @@ inline std::vector<Case> RandomCases(std::size_t countPerFamily, std::uint64_t s
                 // (m x + n)^2 = m^2 x^2 + 2 m n x + n^2
                 const std::int64_t m = nonzero(46340);
                 const std::int64_t bound = INT_MAX / (2 * (m < 0 ? -m : m));
-                const std::int64_t n = uniform(-std::min<std::int64_t>(bound, 46340),
-                                               std::min<std::int64_t>(bound, 46340));
+                const std::int64_t n =
+                    uniform(-std::min<std::int64_t>(bound, 46340), std::min<std::int64_t>(bound, 46340));
                 k.a = static_cast<std::int32_t>(m * m);
                 k.b = static_cast<std::int32_t>(2 * m * n);
                 k.c = static_cast<std::int32_t>(n * n);

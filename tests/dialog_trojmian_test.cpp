@@ -5,6 +5,7 @@
 #include "resource.h"
 #include "solver.h"
 
+#include "ui_script.h"
 #include "ui_test_support.h"
 
 #include <gtest/gtest.h>
@@ -31,7 +32,7 @@ LRESULT CALLBACK OwnerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
 }
 
 class TrojmianDialog : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         WNDCLASSW owner = {};
@@ -108,10 +109,10 @@ TEST_F(TrojmianDialog, JudgesEachTypedText)
         bool valid;
     };
     constexpr Row kRows[] = {
-        {"", false},           {"-", false},          {"abc", false},         {"12a", false},
-        {"2147483647", true},  {"-2147483648", true}, {"2147483648", false},  {"-2147483649", false},
-        {"+5", true},          {" 5", true},          {"0", true},            {"-0", true},
-        {"5 ", false},         {"--5", false},        {"00000000012", true},  {"１２", false},
+        {"", false},          {"-", false},          {"abc", false},        {"12a", false},
+        {"2147483647", true}, {"-2147483648", true}, {"2147483648", false}, {"-2147483649", false},
+        {"+5", true},         {" 5", true},          {"0", true},           {"-0", true},
+        {"5 ", false},        {"--5", false},        {"00000000012", true}, {"１２", false},
     };
     // Every field sees every text, an overflow before the bounds included.
     for (int field : {IDC_A, IDC_B, IDC_C}) {

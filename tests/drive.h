@@ -28,14 +28,20 @@ inline HWND WaitForWindow(const wchar_t* className, const wchar_t* title)
     return nullptr;
 }
 
-inline HWND MainWindow() { return WaitForWindow(L"Taronix", nullptr); }
+inline HWND MainWindow()
+{
+    return WaitForWindow(L"Taronix", nullptr);
+}
 
 inline HWND Calculator()
 {
     return WaitForWindow(L"#32770", Widen("Pierwiastki trójmianu kwadratowego").c_str());
 }
 
-inline HWND About() { return WaitForWindow(L"#32770", L"Autor"); }
+inline HWND About()
+{
+    return WaitForWindow(L"#32770", L"Autor");
+}
 
 // The text of a control in another process (WM_GETTEXT is marshalled).
 inline std::string Text(HWND dialog, int id)

@@ -5,6 +5,7 @@
 #include "resource.h"
 #include "solver.h"
 
+#include "ui_script.h"
 #include "ui_test_support.h"
 
 #include <gtest/gtest.h>
@@ -14,8 +15,14 @@
 
 namespace {
 
-HINSTANCE Instance() { return GetModuleHandleW(nullptr); }
-HWND MainWindow() { return FindWindowW(kWindowClass, nullptr); }
+HINSTANCE Instance()
+{
+    return GetModuleHandleW(nullptr);
+}
+HWND MainWindow()
+{
+    return FindWindowW(kWindowClass, nullptr);
+}
 
 // Runs WinMain with the steps; a last step closes the window. Returns the
 // exit code and leaves the class unregistered for the next run.
@@ -193,7 +200,7 @@ TEST(MainWindow, FailedRegistrationEndsWithNonzeroCode)
     taken.lpszClassName = kWindowClass;
     ASSERT_TRUE(RegisterClassExW(&taken));
     EXPECT_NE(WinMain(Instance(), nullptr, const_cast<LPSTR>(""), SW_SHOWNORMAL), 0);
-    EXPECT_EQ(FindWindowW(nullptr, L"Takie tam okna dialogowe..."), nullptr);
+    EXPECT_EQ(ui::FindOwnWindow(nullptr, L"Takie tam okna dialogowe..."), nullptr);
     UnregisterClassW(kWindowClass, Instance());
 }
 
@@ -246,9 +253,10 @@ TEST(AboutDialog, ShowsPictureAndTextAndClosesEveryWay)
                 EXPECT_EQ(size.right, 125);
                 EXPECT_EQ(size.bottom, 179);
                 EXPECT_NE(SendMessageW(picture, STM_GETIMAGE, IMAGE_BITMAP, 0), 0);
-                EXPECT_EQ(ui::ItemText(about, IDC_OPIS).rfind("Program demonstrujący implementację stosunkowo "
-                                                              "prostego (modalnego) okna dialogowego\n\n",
-                                                              0),
+                EXPECT_EQ(ui::ItemText(about, IDC_OPIS)
+                              .rfind("Program demonstrujący implementację stosunkowo "
+                                     "prostego (modalnego) okna dialogowego\n\n",
+                                     0),
                           0u);
                 way.close(about);
                 return true;

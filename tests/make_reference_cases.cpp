@@ -26,7 +26,10 @@ std::string Literal(const std::string& text)
 }
 
 // INT32_MIN has no literal of type int32_t: -2147483648 is a long long.
-std::string Integer(std::int32_t v) { return v == INT32_MIN ? "INT32_MIN" : std::to_string(v); }
+std::string Integer(std::int32_t v)
+{
+    return v == INT32_MIN ? "INT32_MIN" : std::to_string(v);
+}
 
 }  // namespace
 
@@ -45,10 +48,9 @@ int main()
     std::printf("// a, b, c, p, rootCount, complexRoots, x0 bits, x1 bits, x0 text, x1 text\n");
     for (const auto& k : all) {
         const reference::Result r = reference::Solve(k.a, k.b, k.c, k.p);
-        std::printf("{%s, %s, %s, %u, %d, %s, 0x%016" PRIx64 "u, 0x%016" PRIx64
-                    "u, %s, %s},\n",
-                    Integer(k.a).c_str(), Integer(k.b).c_str(), Integer(k.c).c_str(), k.p, r.rootCount, r.complexRoots ? "true" : "false",
-                    std::bit_cast<std::uint64_t>(r.x0), std::bit_cast<std::uint64_t>(r.x1),
-                    Literal(r.x0Text).c_str(), Literal(r.x1Text).c_str());
+        std::printf("{%s, %s, %s, %u, %d, %s, 0x%016" PRIx64 "u, 0x%016" PRIx64 "u, %s, %s},\n",
+                    Integer(k.a).c_str(), Integer(k.b).c_str(), Integer(k.c).c_str(), k.p, r.rootCount,
+                    r.complexRoots ? "true" : "false", std::bit_cast<std::uint64_t>(r.x0),
+                    std::bit_cast<std::uint64_t>(r.x1), Literal(r.x0Text).c_str(), Literal(r.x1Text).c_str());
     }
 }

@@ -21,7 +21,7 @@ std::wstring ProgramPath()
 }
 
 class Program : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         STARTUPINFOW startup = {};

@@ -15,7 +15,7 @@ constexpr mpfr_prec_t kExact = 256;
 
 // An MPFR number that cleans up after itself.
 class Number {
-public:
+  public:
     explicit Number(mpfr_prec_t precision = kExtended) { mpfr_init2(v_, precision); }
     ~Number() { mpfr_clear(v_); }
     Number(const Number&) = delete;
@@ -23,11 +23,14 @@ public:
     mpfr_ptr get() { return v_; }
     operator mpfr_ptr() { return v_; }
 
-private:
+  private:
     mpfr_t v_;
 };
 
-double ToDouble(mpfr_ptr x) { return mpfr_get_d(x, MPFR_RNDN); }
+double ToDouble(mpfr_ptr x)
+{
+    return mpfr_get_d(x, MPFR_RNDN);
+}
 
 std::string Print(const char* format, unsigned p, double value)
 {
@@ -44,8 +47,7 @@ std::string PrintComplex(const char* format, unsigned p, double re, double im)
     mpfr_set_d(r, re, MPFR_RNDN);
     mpfr_set_d(i, im, MPFR_RNDN);
     char buffer[512];
-    mpfr_snprintf(buffer, sizeof buffer, format, static_cast<int>(p), r.get(), static_cast<int>(p),
-                  i.get());
+    mpfr_snprintf(buffer, sizeof buffer, format, static_cast<int>(p), r.get(), static_cast<int>(p), i.get());
     return buffer;
 }
 

@@ -44,13 +44,13 @@ TEST(SolverReference, AgreesWithMpfrModelBitForBit)
     for (const auto& k : all) {
         const SolveResult got = SolveQuadratic(k.a, k.b, k.c, k.p);
         const reference::Result want = reference::Solve(k.a, k.b, k.c, k.p);
-        const bool same = got.data.a == k.a && got.data.b == k.b && got.data.c == k.c &&
-                          got.data.rootCount == want.rootCount &&
-                          got.data.complexRoots == want.complexRoots &&
-                          std::bit_cast<std::uint64_t>(got.data.x0) == std::bit_cast<std::uint64_t>(want.x0) &&
-                          std::bit_cast<std::uint64_t>(got.data.x1) == std::bit_cast<std::uint64_t>(want.x1) &&
-                          std::string_view(got.x0Text.data()) == want.x0Text &&
-                          std::string_view(got.x1Text.data()) == want.x1Text;
+        const bool same =
+            got.data.a == k.a && got.data.b == k.b && got.data.c == k.c &&
+            got.data.rootCount == want.rootCount && got.data.complexRoots == want.complexRoots &&
+            std::bit_cast<std::uint64_t>(got.data.x0) == std::bit_cast<std::uint64_t>(want.x0) &&
+            std::bit_cast<std::uint64_t>(got.data.x1) == std::bit_cast<std::uint64_t>(want.x1) &&
+            std::string_view(got.x0Text.data()) == want.x0Text &&
+            std::string_view(got.x1Text.data()) == want.x1Text;
         if (!same) {
             ADD_FAILURE() << Describe(k) << ": solver x0=" << got.data.x0 << " x1=" << got.data.x1 << " '"
                           << got.x0Text.data() << "' '" << got.x1Text.data() << "'; model x0=" << want.x0
@@ -63,9 +63,10 @@ TEST(SolverReference, AgreesWithMpfrModelBitForBit)
 
 // Triples whose textbook formula cancels the smaller root away.
 constexpr cases::Case kCancellation[] = {
-    {1, 2147483647, 1, 6},  {1, -2147483647 - 1, 1, 6}, {1, 2147483647, -1, 6},
-    {-1, 2147483647, 1, 6}, {2147483647, 2147483647, 1, 6}, {1, 46341, 1, 6},
-    {3, -2000000000, 7, 6}, {1, 100000, 1, 6},
+    {1, 2147483647, 1, 6},          {1, -2147483647 - 1, 1, 6},
+    {1, 2147483647, -1, 6},         {-1, 2147483647, 1, 6},
+    {2147483647, 2147483647, 1, 6}, {1, 46341, 1, 6},
+    {3, -2000000000, 7, 6},         {1, 100000, 1, 6},
 };
 
 // The error budget of a root, relative to the root: the discriminant is

@@ -20,8 +20,14 @@
 
 namespace {
 
-std::string_view Text(const SolverText& t) { return {t.data()}; }
-std::uint64_t Bits(double d) { return std::bit_cast<std::uint64_t>(d); }
+std::string_view Text(const SolverText& t)
+{
+    return {t.data()};
+}
+std::uint64_t Bits(double d)
+{
+    return std::bit_cast<std::uint64_t>(d);
+}
 
 std::string Describe(std::int32_t a, std::int32_t b, std::int32_t c, unsigned p)
 {

@@ -1,6 +1,6 @@
-// ui_test_support.h: helpers for the tests that drive real windows under
-// Wine: reading control texts as UTF-8, pumping messages, and running a
-// scripted sequence of steps inside a modal loop.
+// ui_test_support.h: helpers for the programs that drive real windows
+// under Wine: reading control texts as UTF-8, pumping messages, finding
+// this process's own windows.
 
 #pragma once
 
@@ -8,7 +8,6 @@
 
 #include "text.h"
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,7 +32,10 @@ inline std::string WindowText(HWND window)
     return Narrow(buffer);
 }
 
-inline std::string ItemText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
+inline std::string ItemText(HWND dialog, int id)
+{
+    return WindowText(GetDlgItem(dialog, id));
+}
 
 inline void SetItemText(HWND dialog, int id, std::string_view utf8)
 {
@@ -50,52 +52,24 @@ inline void Pump()
     }
 }
 
-// Steps run one per timer tick by whatever loop is dispatching this
-// thread's messages (the program's own loop, or a modal dialog's). A step
-// returns false to be tried again at the next tick, true when done.
-class Script {
-public:
-    using Step = std::function<bool()>;
-
-    explicit Script(std::vector<Step> steps) : steps_(std::move(steps))
-    {
-        current_ = this;
-        timer_ = SetTimer(nullptr, 0, 20, &Script::Tick);
+// A top-level window of this process (not of another test's) with that
+// class and title (nullptr: any).
+inline HWND FindOwnWindow(const wchar_t* className, const wchar_t* title)
+{
+    HWND window = nullptr;
+    while ((window = FindWindowExW(nullptr, window, className, title)) != nullptr) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        if (process == GetCurrentProcessId())
+            return window;
     }
-    ~Script()
-    {
-        KillTimer(nullptr, timer_);
-        current_ = nullptr;
-    }
-    Script(const Script&) = delete;
-    Script& operator=(const Script&) = delete;
+    return nullptr;
+}
 
-    bool Finished() const { return next_ == steps_.size(); }
-
-private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
-    {
-        Script* self = current_;
-        if (!self || self->running_ || self->Finished())
-            return;
-        // A step may open a modal loop that dispatches further ticks.
-        self->running_ = true;
-        if (self->steps_[self->next_]())
-            ++self->next_;
-        self->running_ = false;
-    }
-
-    static inline Script* current_ = nullptr;
-    std::vector<Step> steps_;
-    std::size_t next_ = 0;
-    bool running_ = false;
-    UINT_PTR timer_ = 0;
-};
-
-// The top-level dialog of this process with the given caption, if shown.
+// The shown top-level dialog of this process with the given caption.
 inline HWND FindDialog(std::string_view caption)
 {
-    HWND dialog = FindWindowW(L"#32770", Widen(caption).c_str());
+    HWND dialog = FindOwnWindow(L"#32770", Widen(caption).c_str());
     return (dialog && IsWindowVisible(dialog)) ? dialog : nullptr;
 }
 

@@ -16,7 +16,10 @@ inline std::uint16_t ControlWord()
     return word;
 }
 
-inline void SetControlWord(std::uint16_t word) { asm volatile("fldcw %0" : : "m"(word)); }
+inline void SetControlWord(std::uint16_t word)
+{
+    asm volatile("fldcw %0" : : "m"(word));
+}
 
 // The precision-control field is bits 8 and 9.
 constexpr std::uint16_t WithPrecision(std::uint16_t word, Precision precision)
