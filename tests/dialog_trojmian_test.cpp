@@ -92,6 +92,25 @@ TEST_F(TrojmianDialog, OpensEmptyWithPrecisionSixAndFocusInA)
     EXPECT_EQ(ui::WindowText(dialog_), "Pierwiastki trójmianu kwadratowego");
 }
 
+TEST_F(TrojmianDialog, FontIsComicNeueStandingInForComicSansMs)
+{
+    HDC dc = GetDC(dialog_);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(dialog_, WM_GETFONT, 0, 0)));
+    wchar_t face[LF_FACESIZE] = {};
+    GetTextFaceW(dc, LF_FACESIZE, face);
+    // Without a font of that name Wine would answer with its fallback's.
+    EXPECT_EQ(ui::Narrow(face), "Comic Sans MS");
+    std::vector<char> metrics(GetOutlineTextMetricsW(dc, 0, nullptr));
+    ASSERT_FALSE(metrics.empty());
+    auto* otm = reinterpret_cast<OUTLINETEXTMETRICW*>(metrics.data());
+    GetOutlineTextMetricsW(dc, static_cast<UINT>(metrics.size()), otm);
+    const std::string full = ui::Narrow(
+        reinterpret_cast<const wchar_t*>(metrics.data() + reinterpret_cast<std::size_t>(otm->otmpFullName)));
+    EXPECT_NE(full.find("ComicNeue"), std::string::npos) << full;
+    SelectObject(dc, old);
+    ReleaseDC(dialog_, dc);
+}
+
 TEST_F(TrojmianDialog, TabOrderSkipsTheDisabledButton)
 {
     constexpr int kOrder[] = {IDC_A, IDC_B, IDC_C, IDCANCEL, IDC_X0, IDC_X1, IDC_DOKLADNOSC, IDC_A};

@@ -276,3 +276,33 @@ TEST(AboutDialog, ShowsPictureAndTextAndClosesEveryWay)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Resources, VersionInformationHasAPolishBlock)
+{
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(path, &ignored);
+    ASSERT_GT(size, 0u);
+    std::vector<char> block(size);
+    ASSERT_TRUE(GetFileVersionInfoW(path, 0, size, block.data()));
+    struct Row {
+        const wchar_t* key;
+        const char* value;
+    };
+    constexpr Row kRows[] = {
+        {L"\\StringFileInfo\\041504B0\\ProductName", "Trójmian"},
+        {L"\\StringFileInfo\\041504B0\\ProductVersion", "1.0.0"},
+        {L"\\StringFileInfo\\041504B0\\FileDescription", "Pierwiastki trójmianu kwadratowego"},
+    };
+    for (const Row& row : kRows) {
+        void* value = nullptr;
+        UINT length = 0;
+        ASSERT_TRUE(VerQueryValueW(block.data(), row.key, &value, &length)) << ui::Narrow(row.key);
+        EXPECT_EQ(ui::Narrow(static_cast<const wchar_t*>(value)), row.value);
+    }
+}
+
+}  // namespace
