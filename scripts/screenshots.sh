@@ -9,7 +9,7 @@ bash scripts/install-deps.sh
 source scripts/xvfb.sh
 StartVirtualDisplay
 cmake --preset mingw-i686 >/dev/null
-cmake --build --preset mingw-i686 --target trojmian screenshot_driver wine_prefix
+cmake --build --preset mingw-i686 --target trojmian program_driver wine_prefix
 build=build/mingw-i686
 run=$build/wine-run.sh
 trap '"$run" --shutdown; StopVirtualDisplay' EXIT
@@ -17,7 +17,7 @@ trap '"$run" --shutdown; StopVirtualDisplay' EXIT
 mkdir -p docs
 "$run" "$build/trojmian.exe" &
 program=$!
-drive() { "$run" "$build/tests/screenshot_driver.exe" "$@"; }
+drive() { "$run" "$build/tests/program_driver.exe" "$@"; }
 # shot NAME TITLE: a picture of the window with that title, frame included.
 shot() {
   sleep 1
