@@ -32,9 +32,9 @@ void Paint(HWND window)
     HDC dc = BeginPaint(window, &ps);
     RECT client;
     GetClientRect(window, &client);
-    const std::wstring summary = Widen(SummaryText(qd));
-    if (!summary.empty())
-        DrawTextW(dc, summary.c_str(), static_cast<int>(summary.size()), &client, DT_CENTER);
+    const WideText summary(FormatSummary(qd).data());
+    if (summary.size > 0)
+        DrawTextW(dc, summary.c_str(), summary.size, &client, DT_CENTER);
     EndPaint(window, &ps);
 }
 
@@ -46,13 +46,13 @@ void SetData(HWND window, WPARAM wParam)
 
 }  // namespace
 
-std::string SummaryText(const QuadraticData& data)
+SummaryText FormatSummary(const QuadraticData& data)
 {
-    if (data.rootCount != 2 || data.complexRoots)
-        return {};
-    char text[512];
-    std::snprintf(text, sizeof text, "a = %d, b = %d, c = %d\nx0 = %g\nx1 = %g", static_cast<int>(data.a),
-                  static_cast<int>(data.b), static_cast<int>(data.c), data.x0, data.x1);
+    SummaryText text{};
+    if (data.rootCount == 2 && !data.complexRoots)
+        std::snprintf(text.data(), text.size(), "a = %d, b = %d, c = %d\nx0 = %g\nx1 = %g",
+                      static_cast<int>(data.a), static_cast<int>(data.b), static_cast<int>(data.c), data.x0,
+                      data.x1);
     return text;
 }
 

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include <string>
+#include <array>
 
 inline constexpr wchar_t kWindowClass[] = L"Taronix";
 inline constexpr int kWindowWidth = 744;
@@ -14,4 +14,5 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 
 // The summary painted for a two-real-root result, UTF-8; empty otherwise.
 struct QuadraticData;
-std::string SummaryText(const QuadraticData& data);
+using SummaryText = std::array<char, 512>;
+SummaryText FormatSummary(const QuadraticData& data);

@@ -35,7 +35,7 @@ inline HWND MainWindow()
 
 inline HWND Calculator()
 {
-    return WaitForWindow(L"#32770", Widen("Pierwiastki trójmianu kwadratowego").c_str());
+    return WaitForWindow(L"#32770", ui::Widen("Pierwiastki trójmianu kwadratowego").c_str());
 }
 
 inline HWND About()
@@ -53,7 +53,7 @@ inline std::string Text(HWND dialog, int id)
 
 inline void SetText(HWND dialog, int id, const std::string& text)
 {
-    SendMessageW(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(text).c_str()));
+    SendMessageW(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ui::Widen(text).c_str()));
 }
 
 struct Roots {

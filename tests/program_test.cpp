@@ -13,7 +13,7 @@ namespace {
 // through drive Z:).
 std::wstring ProgramPath()
 {
-    std::wstring path = L"Z:" + Widen(TROJMIAN_EXE);
+    std::wstring path = L"Z:" + ui::Widen(TROJMIAN_EXE);
     for (wchar_t& ch : path)
         if (ch == L'/')
             ch = L'\\';

@@ -6,8 +6,6 @@
 
 #include <windows.h>
 
-#include "text.h"
-
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +20,17 @@ inline std::string Narrow(std::wstring_view wide)
     const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<std::size_t>(length), '\0');
     WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, out.data(), length, nullptr, nullptr);
+    return out;
+}
+
+inline std::wstring Widen(std::string_view utf8)
+{
+    if (utf8.empty())
+        return {};
+    const int size = static_cast<int>(utf8.size());
+    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+    std::wstring out(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, out.data(), length);
     return out;
 }
 
