@@ -43,19 +43,6 @@ inline HWND About()
     return WaitForWindow(L"#32770", L"Autor");
 }
 
-// The text of a control in another process (WM_GETTEXT is marshalled).
-inline std::string Text(HWND dialog, int id)
-{
-    wchar_t buffer[600] = {};
-    SendMessageW(GetDlgItem(dialog, id), WM_GETTEXT, std::size(buffer), reinterpret_cast<LPARAM>(buffer));
-    return ui::Narrow(buffer);
-}
-
-inline void SetText(HWND dialog, int id, const std::string& text)
-{
-    SendMessageW(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ui::Widen(text).c_str()));
-}
-
 struct Roots {
     std::string x0, x1;
 };
@@ -68,11 +55,11 @@ inline bool Calculate(HWND main, const std::string& a, const std::string& b, con
     HWND dialog = Calculator();
     if (!dialog)
         return false;
-    SetText(dialog, IDC_A, a);
-    SetText(dialog, IDC_B, b);
-    SetText(dialog, IDC_C, c);
+    ui::SetItemText(dialog, IDC_A, a);
+    ui::SetItemText(dialog, IDC_B, b);
+    ui::SetItemText(dialog, IDC_C, c);
     SendMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
-    out = {Text(dialog, IDC_X0), Text(dialog, IDC_X1)};
+    out = {ui::ItemText(dialog, IDC_X0), ui::ItemText(dialog, IDC_X1)};
     return true;
 }
 

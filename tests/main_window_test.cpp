@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -41,33 +42,10 @@ int RunProgram(std::vector<ui::Script::Step> steps)
     return code;
 }
 
-// The client area as 32-bit pixels.
-std::vector<std::uint32_t> Capture(HWND window)
-{
-    RECT client;
-    GetClientRect(window, &client);
-    const int width = client.right, height = client.bottom;
-    HDC windowDc = GetDC(window);
-    HDC memory = CreateCompatibleDC(windowDc);
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, windowDc, 0, 0, SRCCOPY);
-    GdiFlush();
-    const auto* pixels = static_cast<const std::uint32_t*>(bits);
-    std::vector<std::uint32_t> out(pixels, pixels + static_cast<std::size_t>(width) * height);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(window, windowDc);
-    return out;
-}
-
-// What the client area should show: the lines drawn by DrawTextW, centred,
-// in a DC's default font and colours, on white.
-std::vector<std::uint32_t> Expected(HWND window, const std::wstring& lines)
+// Draws into a 32-bit bitmap the size of the window's client area and
+// returns its pixels. `draw` gets the memory DC, the window's DC and the
+// client rectangle.
+std::vector<std::uint32_t> RenderClient(HWND window, const std::function<void(HDC, HDC, const RECT&)>& draw)
 {
     RECT client;
     GetClientRect(window, &client);
@@ -78,8 +56,7 @@ std::vector<std::uint32_t> Expected(HWND window, const std::wstring& lines)
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(memory, bitmap);
-    FillRect(memory, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    DrawTextW(memory, lines.c_str(), static_cast<int>(lines.size()), &client, DT_CENTER);
+    draw(memory, windowDc, client);
     GdiFlush();
     const auto* pixels = static_cast<const std::uint32_t*>(bits);
     std::vector<std::uint32_t> out(pixels, pixels + static_cast<std::size_t>(client.right) * client.bottom);
@@ -88,6 +65,25 @@ std::vector<std::uint32_t> Expected(HWND window, const std::wstring& lines)
     DeleteDC(memory);
     ReleaseDC(window, windowDc);
     return out;
+}
+
+// The client area as the window shows it.
+std::vector<std::uint32_t> Capture(HWND window)
+{
+    return RenderClient(window, [](HDC memory, HDC windowDc, const RECT& client) {
+        BitBlt(memory, 0, 0, client.right, client.bottom, windowDc, 0, 0, SRCCOPY);
+    });
+}
+
+// What the client area should show: the lines drawn by DrawTextW, centred,
+// in a DC's default font and colours, on white.
+std::vector<std::uint32_t> Expected(HWND window, const std::wstring& lines)
+{
+    return RenderClient(window, [&lines](HDC memory, HDC, const RECT& client) {
+        RECT area = client;
+        FillRect(memory, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        DrawTextW(memory, lines.c_str(), static_cast<int>(lines.size()), &area, DT_CENTER);
+    });
 }
 
 void Send(HWND window, std::int32_t a, std::int32_t b, std::int32_t c)

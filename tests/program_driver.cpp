@@ -43,7 +43,7 @@ int main(int argc, char** argv)
             {"close", IDCANCEL},
         };
         for (const auto& [name, id] : kFields)
-            std::printf("%s=%s\n", name, drive::Text(dialog, id).c_str());
+            std::printf("%s=%s\n", name, ui::ItemText(dialog, id).c_str());
         std::printf("calculate=%s\n", IsWindowEnabled(GetDlgItem(dialog, IDOK)) ? "enabled" : "disabled");
     } else if (step == "rect" && argc == 3) {
         HWND dialog = drive::Calculator();

@@ -59,7 +59,7 @@ TEST_F(Program, CalculatesOneRoadAndExitsWithZero)
     EXPECT_EQ(roots.x0, "1.00000");
     EXPECT_EQ(roots.x1, "2.00000");
     HWND dialog = drive::Calculator();
-    EXPECT_EQ(drive::Text(dialog, IDCANCEL), "Zakończ");
+    EXPECT_EQ(ui::ItemText(dialog, IDCANCEL), "Zakończ");
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDOK)));
     EXPECT_FALSE(IsWindowEnabled(main));
 

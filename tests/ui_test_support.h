@@ -41,11 +41,17 @@ inline std::string WindowText(HWND window)
     return Narrow(buffer);
 }
 
+// A control's text. WM_GETTEXT, unlike GetWindowTextW, also reads the
+// controls of another process (the running program's, for the drivers).
 inline std::string ItemText(HWND dialog, int id)
 {
-    return WindowText(GetDlgItem(dialog, id));
+    wchar_t buffer[1024] = {};
+    SendDlgItemMessageW(dialog, id, WM_GETTEXT, std::size(buffer), reinterpret_cast<LPARAM>(buffer));
+    return Narrow(buffer);
 }
 
+// Sets a control's text (SetDlgItemTextW sends WM_SETTEXT, which works
+// across processes too).
 inline void SetItemText(HWND dialog, int id, std::string_view utf8)
 {
     SetDlgItemTextW(dialog, id, Widen(utf8).c_str());
