@@ -11,7 +11,9 @@
 
 inline constexpr std::size_t kWideTextSize = 512;
 
-// A UTF-16 copy of a UTF-8 text, cut to fit and always terminated.
+// A UTF-16 copy of a UTF-8 text, always terminated. A text too long for
+// the buffer converts to an empty one (MultiByteToWideChar fails whole);
+// the longest the program shows, the summary, is under 100 characters.
 struct WideText {
     explicit WideText(std::string_view utf8)
     {
