@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs every test in all three builds: native (g++), and the two Windows
-# builds under Wine on a virtual display. Installs what it needs first.
+# Runs every test in all four builds: native (g++), sanitize (clang with
+# ASan and UBSan, and the solver's fuzzer), and the two Windows builds
+# under Wine on a virtual display. Installs what it needs first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 start=$SECONDS
@@ -19,7 +20,7 @@ shutdown_wine() {
 trap 'shutdown_wine; StopVirtualDisplay' EXIT
 
 status=0
-for preset in native mingw-i686 mingw-x86_64; do
+for preset in native sanitize mingw-i686 mingw-x86_64; do
   echo "=== $preset"
   if ! cmake --workflow --preset "$preset"; then
     echo "=== $preset: FAILED"
