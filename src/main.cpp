@@ -22,7 +22,7 @@ QuadraticData qd;
 
 void OpenDialog(HWND window, int templateId, DLGPROC procedure)
 {
-    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+    auto* const instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
     DialogBoxParamW(instance, MAKEINTRESOURCEW(templateId), window, procedure, 0);
 }
 
@@ -85,6 +85,7 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
+// NOLINTNEXTLINE(readability-inconsistent-declaration-parameter-name): winbase.h has its own names
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
 {
     WNDCLASSEXW windowClass = {};
@@ -108,7 +109,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     ShowWindow(window, showCommand);
 
     MSG message;
-    BOOL got;
+    BOOL got = 0;
     while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
         TranslateMessage(&message);
         DispatchMessageW(&message);

@@ -54,7 +54,7 @@ class ExtendedPrecisionScope {
 // the wider register (i686 code without SSE).
 double Store(Extended value)
 {
-    volatile double stored = static_cast<double>(value);
+    volatile auto stored = static_cast<double>(value);
     return stored;
 }
 

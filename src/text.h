@@ -22,7 +22,7 @@ struct WideText {
         text[static_cast<std::size_t>(length)] = L'\0';
         size = length;
     }
-    const wchar_t* c_str() const { return text.data(); }
+    [[nodiscard]] const wchar_t* c_str() const { return text.data(); }
 
     std::array<wchar_t, kWideTextSize> text{};
     int size = 0;
